@@ -1,0 +1,3 @@
+#include "CProfileVector.h"
+
+CProfileVector::CProfileVector() : RecordVector(L"AxOrvelSync") {}

@@ -1,0 +1,3 @@
+#include "CCmdVector.h"
+
+CCmdVector::CCmdVector() : RecordVector(L"AxOrvelLib") {}
