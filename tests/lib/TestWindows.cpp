@@ -29,8 +29,11 @@ LRESULT CALLBACK TestWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-HelperProcess::HelperProcess(const std::vector<std::wstring>& args) {
-    std::wstring exe = TestBinDir() + L"\\orvel_lib_helper.exe";
+std::wstring HelperProcess::HelperExe() {
+    return TestBinDir() + L"\\orvel_lib_helper.exe";
+}
+
+HelperProcess::HelperProcess(const std::vector<std::wstring>& args, const std::wstring& exe) {
     std::wstring cmd = L"\"" + exe + L"\"";
     for (const auto& a : args)
         cmd += L" \"" + a + L"\"";
@@ -38,7 +41,7 @@ HelperProcess::HelperProcess(const std::vector<std::wstring>& args) {
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
     if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        throw std::runtime_error("cannot start orvel_lib_helper.exe");
+        throw std::runtime_error("cannot start the helper program");
     UniqueHandle thread(pi.hThread);
     m_process.Reset(pi.hProcess);
 }

@@ -24,10 +24,12 @@ private:
     HWND m_hwnd = nullptr;
 };
 
-// orvel_lib_helper.exe started with the arguments; ended by force if still running at the end.
+// orvel_lib_helper.exe (or a copy of it) started with the arguments; ended by force if still
+// running at the end.
 class HelperProcess {
 public:
-    explicit HelperProcess(const std::vector<std::wstring>& args);
+    explicit HelperProcess(const std::vector<std::wstring>& args, const std::wstring& exe = HelperExe());
+    static std::wstring HelperExe();
     ~HelperProcess();
     HelperProcess(const HelperProcess&) = delete;
     HelperProcess& operator=(const HelperProcess&) = delete;

@@ -3,7 +3,9 @@
 //   send <title> <text file> <timeout ms>    exit code 1 when Send answered True
 //   receive <title> <out file> <windows>     hidden main windows that append every text taken
 //                                            over, and a line break, to the file; ends on WM_CLOSE
+//   env <out file>                           WindowsVersion and WindowsVersionStr, one a line
 // Files hold UTF-8.
+#include "CEnvoriment.h"
 #include "COneInstance.h"
 #include "TestSupport.h"
 #include "Utf8.h"
@@ -58,6 +60,13 @@ int main() {
         COneInstance sender;
         sender.SetSendTimeout(std::stoul(args[4]));
         return sender.Send(args[2], FromUtf8(ReadFileBytes(args[3]))) ? 1 : 0;
+    }
+    if (args.size() == 3 && args[1] == L"env") {
+        CEnvoriment env;
+        env.Initialize(L"C:\\");
+        WriteFileBytes(args[2],
+                       std::to_string(env.WindowsVersion()) + "\n" + ToUtf8(env.WindowsVersionStr()));
+        return 0;
     }
     if (args.size() == 5 && args[1] == L"receive") return Receive(args[2], args[3], std::stoi(args[4]));
     return 3;
