@@ -134,6 +134,7 @@ COneInstance::~COneInstance() {
 bool COneInstance::Create(const std::wstring& sAppIdentity) {
     UniqueMutex mutex(CreateMutexW(nullptr, TRUE, (sAppIdentity + L"_COneInstance").c_str()));
     if (!mutex || GetLastError() == ERROR_ALREADY_EXISTS) return false;
+    Release(); // an owned mutex only closed would stay owned by this thread
     m_mutex = std::move(mutex);
     return true;
 }
