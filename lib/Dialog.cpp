@@ -8,17 +8,14 @@
 #include <vector>
 
 namespace {
-Dialog::ErrorHook& ErrorHookSlot() {
-    static Dialog::ErrorHook hook;
-    return hook;
-}
-Dialog::ShownHook& ShownHookSlot() {
-    static Dialog::ShownHook hook;
-    return hook;
-}
-Dialog::PickerHook& PickerHookSlot() {
-    static Dialog::PickerHook hook;
-    return hook;
+struct Hooks {
+    Dialog::ErrorHook error;
+    Dialog::ShownHook shown;
+    Dialog::PickerHook picker;
+};
+Hooks& TheHooks() {
+    static Hooks hooks;
+    return hooks;
 }
 
 // Windows that a modal run disables: the owner's top window, or with no owner every visible,
@@ -145,7 +142,7 @@ INT_PTR Dialog::DoModal(HWND owner) {
     CreateWindowFor(parent);
     ShowWindow(m_hwnd, m_showCmd);
     UpdateWindow(m_hwnd);
-    if (ShownHookSlot()) ShownHookSlot()(*this);
+    if (TheHooks().shown) TheHooks().shown(*this);
     MSG msg;
     while (!m_ended) {
         BOOL got = GetMessageW(&msg, nullptr, 0, 0);
@@ -231,23 +228,23 @@ INT_PTR Dialog::Answer(UINT msg, bool handled, LRESULT result) {
 }
 
 void Dialog::SetErrorHook(ErrorHook hook) {
-    ErrorHookSlot() = std::move(hook);
+    TheHooks().error = std::move(hook);
 }
 void Dialog::SetShownHook(ShownHook hook) {
-    ShownHookSlot() = std::move(hook);
+    TheHooks().shown = std::move(hook);
 }
 void Dialog::SetPickerHook(PickerHook hook) {
-    PickerHookSlot() = std::move(hook);
+    TheHooks().picker = std::move(hook);
 }
 
 bool Dialog::AnswerPicker(const std::wstring& sPicker, std::wstring& sAnswer) {
-    return PickerHookSlot() && PickerHookSlot()(sPicker, sAnswer);
+    return TheHooks().picker && TheHooks().picker(sPicker, sAnswer);
 }
 
 void Dialog::ReportError(const std::wstring& sObject, const std::wstring& sProcedure,
                          const std::exception& error) {
-    if (ErrorHookSlot()) {
-        ErrorHookSlot()(sObject, sProcedure, error);
+    if (TheHooks().error) {
+        TheHooks().error(sObject, sProcedure, error);
         return;
     }
     std::wstring text = sObject + L"." + sProcedure + L"\r\n";
