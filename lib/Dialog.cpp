@@ -3,7 +3,6 @@
 #include "Unique.h"
 #include "Utf8.h"
 #include "Win32Error.h"
-#include <commctrl.h>
 #include <stdexcept>
 #include <vector>
 
@@ -67,31 +66,6 @@ bool ReturnsDirectly(UINT msg) {
            msg == WM_VKEYTOITEM || msg == WM_CHARTOITEM || msg == WM_QUERYDRAGICON || msg == WM_INITDIALOG;
 }
 } // namespace
-
-const wchar_t* FormClass() {
-    static const wchar_t* name = [] {
-        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&icc);
-        WNDCLASSEXW wc{sizeof wc};
-        wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
-        wc.lpfnWndProc = DefDlgProcW;
-        wc.cbWndExtra = DLGWINDOWEXTRA;
-        wc.hInstance = LibModule();
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = L"ThunderRT6FormDC";
-        RegisterClassExW(&wc);
-        return wc.lpszClassName;
-    }();
-    return name;
-}
-
-HINSTANCE LibModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&LibModule), &module);
-    return module;
-}
 
 Dialog::Dialog(HINSTANCE module, int templateId, std::wstring name)
     : m_module(module), m_templateId(templateId), m_name(std::move(name)) {}

@@ -17,17 +17,12 @@
 // loop runs, so a test can read it and click its buttons; SetPickerHook answers file and folder
 // pickers (the picker routines call AnswerPicker first). Programs never set either.
 #include "AnchorLayout.h"
+#include "FormClass.h"
 #include "LibApi.h"
 #include <exception>
 #include <functional>
 #include <string>
 #include <windows.h>
-
-// Registers, once, the window class every top-level window of the program uses (a global,
-// dialog-compatible class) and returns its name, "ThunderRT6FormDC".
-AXORVELLIB_API const wchar_t* FormClass();
-// The module of AxOrvelLib, which holds the library's own dialog templates.
-AXORVELLIB_API HINSTANCE LibModule();
 
 class AXORVELLIB_API Dialog {
 public:

@@ -201,9 +201,11 @@ TEST(MsgDlgWithoutIni, KeyRaisesObjectNotSetButPlainMessagesWork) {
     } catch (const CError& e) {
         EXPECT_EQ(e.Number, 91);
     }
-    Seen seen;
-    auto hook = Answering(seen, IDC_btnOK);
-    EXPECT_EQ(dialog.ShowMsgDlg(L"x"), 1);
+    MessageDialogAnswers answers({IDYES, 0});
+    EXPECT_EQ(dialog.ShowMsgDlg(L"一", 4), 6);
+    EXPECT_EQ(dialog.ShowMsgDlg(L"二", 4), 0);
+    EXPECT_EQ(dialog.ShowMsgDlg(L"三", 4), 0);
+    EXPECT_EQ(answers.prompts, (std::vector<std::wstring>{L"一", L"二", L"三"}));
 }
 
 namespace {

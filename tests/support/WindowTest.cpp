@@ -1,5 +1,7 @@
 #include "WindowTest.h"
 #include "Unique.h"
+#include "dialogs/DialogsRes.h"
+#include <algorithm>
 #include <commctrl.h>
 
 namespace {
@@ -85,6 +87,20 @@ std::vector<std::vector<std::wstring>> ListViewRows(HWND dialog, int id) {
     }
     return rows;
 }
+
+MessageDialogAnswers::MessageDialogAnswers(std::vector<int> buttons)
+    : m_buttons(std::move(buttons)), m_hook([this](Dialog& d) {
+          if (d.Name() != L"frmMsgDlg" || m_buttons.empty()) {
+              SendMessageW(d.Hwnd(), WM_CLOSE, 0, 0);
+              return;
+          }
+          size_t next = std::min(prompts.size(), m_buttons.size() - 1);
+          prompts.push_back(Text(d.Hwnd(), IDC_lblPrompt));
+          if (m_buttons[next])
+              Click(d.Hwnd(), m_buttons[next]);
+          else
+              SendMessageW(d.Hwnd(), WM_CLOSE, 0, 0);
+      }) {}
 
 bool SaveWindowImage(HWND window, const std::wstring& path) {
     RECT r{};

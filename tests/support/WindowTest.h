@@ -33,5 +33,18 @@ public:
     ShownHookScope& operator=(const ShownHookScope&) = delete;
 };
 
+// Answers every message dialog shown while it lives by pressing the next of `buttons` (IDOK,
+// IDCANCEL, IDYES, IDNO; 0 closes the window without a button), the last again once they run
+// out, and keeps the prompts in order. Any other modal window is closed.
+class MessageDialogAnswers {
+public:
+    explicit MessageDialogAnswers(std::vector<int> buttons);
+    std::vector<std::wstring> prompts;
+
+private:
+    std::vector<int> m_buttons;
+    ShownHookScope m_hook;
+};
+
 // Writes what the screen shows of a window (frame included) as a 24-bit BMP file.
 bool SaveWindowImage(HWND window, const std::wstring& path);
