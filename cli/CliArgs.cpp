@@ -1,11 +1,31 @@
 #include "CliArgs.h"
 #include "Console.h"
 #include "FileSystem.h"
+#include "ProfileRun.h"
 
 namespace {
 CliCommand Bad(const std::wstring& why) {
     CliCommand c;
     c.error = why;
+    return c;
+}
+
+CliCommand ParseRun(const std::vector<std::wstring>& args) {
+    CliCommand c;
+    c.kind = CliCommand::Run;
+    std::vector<std::wstring> positional;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == L"--reverse")
+            c.options.Reverse = true;
+        else if (args[i] == L"--json")
+            c.options.Json = true;
+        else if (args[i].rfind(L"--", 0) == 0)
+            return Bad(L"未知选项: " + args[i]);
+        else
+            positional.push_back(args[i]);
+    }
+    if (positional.size() != 1) return Bad(L"run 需要一个配置文件");
+    c.profile = positional[0];
     return c;
 }
 } // namespace
@@ -14,8 +34,10 @@ const wchar_t* UsageText() {
     return L"用法:\n"
            L"  orvelsync-cli task SRC DEST [--options OPTS] [--mode 0|1|2] [--exclude PATTERNS]\n"
            L"                    [--global-exclude PATTERNS] [--rar PATH] [--reverse] [--json]\n"
+           L"  orvelsync-cli run PROFILE [--reverse] [--json]\n"
+           L"                    PROFILE: 配置文件路径, 或程序旁 profile\\ 中的配置名\n"
            L"  orvelsync-cli --help | --version\n"
-           L"退出码: 0 完成, 1 有待处理项或失败, 2 运行因错误中止, 3 参数或输入无效\n";
+           L"退出码: 0 完成, 1 有待处理项或失败(含无法运行的任务), 2 运行因错误中止, 3 参数或输入无效\n";
 }
 
 const wchar_t* VersionText() {
@@ -27,6 +49,7 @@ CliCommand ParseArgs(const std::vector<std::wstring>& args) {
     if (args.size() == 1 && (args[0] == L"--help" || args[0] == L"-h" || args[0] == L"/?"))
         return {CliCommand::Help};
     if (args.size() == 1 && args[0] == L"--version") return {CliCommand::Version};
+    if (args[0] == L"run") return ParseRun(args);
     if (args[0] != L"task") return Bad(L"未知命令: " + args[0]);
     CliCommand c;
     c.kind = CliCommand::Task;
@@ -76,6 +99,8 @@ int RunCommand(const CliCommand& command) {
     case CliCommand::Bad:
         Write(Stream::Err, command.error + L"\n" + UsageText());
         return kExitBadInput;
+    case CliCommand::Run:
+        return RunProfile(command.profile, command.options);
     case CliCommand::Task:
         break;
     }

@@ -1,14 +1,15 @@
 #pragma once
-// The runner's command line: task SRC DEST [options] | --help | --version.
+// The runner's command line: task SRC DEST [options] | run PROFILE [options] | --help | --version.
 #include "TTaskStruct.h"
 #include "TaskRun.h"
 #include <string>
 #include <vector>
 
 struct CliCommand {
-    enum Kind { Help, Version, Task, Bad } kind = Bad;
+    enum Kind { Help, Version, Task, Run, Bad } kind = Bad;
     std::wstring error; // for Bad: what is wrong, in the program's language
     TTaskStruct task;
+    std::wstring profile; // for Run
     RunOptions options;
 };
 

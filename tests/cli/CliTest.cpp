@@ -1,3 +1,4 @@
+#include "Ansi.h"
 #include "CliArgs.h"
 #include "TestSupport.h"
 #include "Unique.h"
@@ -162,4 +163,88 @@ TEST(OrvelSyncCli, TextReportAndFailures) {
         << text;
     EXPECT_NE(text.find(L"失败  " + src + L"\\blocked.txt"), std::wstring::npos) << text;
     EXPECT_TRUE(r.err.empty()); // no progress line into a pipe
+}
+
+// A profile as a user writes it by hand: GBK text, Chinese paths, and every kind of task that must
+// not run next to the one that must.
+TEST(OrvelSyncCli, RunProfileRunsOnlyTheGoodTask) {
+    TempDir dir;
+    std::wstring src = dir / L"源文件夹", dest = dir / L"备份";
+    WriteFileBytes(src + L"\\报告.txt", "r");
+    std::wstring text =
+        L"[info]\r\ntotalcount=5\r\ncount=5\r\n"
+        L"[sync]\r\n1=1\r\n2=1\r\n3=1\r\n4=1\r\n5=D\r\n"
+        L"[source]\r\n1=" +
+        src + L"\r\n2=" + src + L"\r\n3=<vol:没有这个盘>\\照片\r\n4=" + dir / L"不存在" + L"\r\n5=" + src +
+        L"\r\n"
+        L"[dest]\r\n1=" +
+        dest + L"\r\n2=" + dir / L"禁用" + L"\r\n3=" + dir / L"变量" + L"\r\n4=" + dir / L"缺源" + L"\r\n5=" +
+        dir / L"已删除" +
+        L"\r\n"
+        L"[options]\r\n1=-add-cadd-del-nsub\r\n2=-add-cadd-dis\r\n3=-add-cadd\r\n4=-add-cadd\r\n";
+    WriteFileBytes(dir / L"工作.ini", ToAnsi(text));
+
+    Result r = RunCli(L"run " + Q(dir / L"工作.ini") + L" --json");
+    EXPECT_EQ(r.code, 1u) << "tasks that cannot run are failures to fix";
+    auto j = nlohmann::json::parse(r.out);
+    ASSERT_EQ(j["AddedVector"].size(), 1u) << r.out;
+    EXPECT_EQ(j["AddedVector"][0]["Src"], ToUtf8(src + L"\\报告.txt"));
+    EXPECT_EQ(j["AddedVector"][0]["Dest"], ToUtf8(dest + L"\\报告.txt"));
+    EXPECT_EQ(ReadFileBytes(dest + L"\\报告.txt"), "r");
+    for (const wchar_t* notRun : {L"禁用", L"变量", L"缺源", L"已删除"})
+        EXPECT_EQ(GetFileAttributesW((dir / notRun).c_str()), INVALID_FILE_ATTRIBUTES) << notRun;
+    std::wstring err = FromUtf8(r.err);
+    EXPECT_NE(err.find(L"任务 2 未运行: 已禁用"), std::wstring::npos) << err;
+    EXPECT_NE(err.find(L"任务 3 未运行: 路径变量无法解析: <vol:没有这个盘>\\照片"), std::wstring::npos)
+        << err;
+    EXPECT_NE(err.find(L"任务 4 未运行: 源路径不存在: " + dir / L"不存在"), std::wstring::npos) << err;
+    EXPECT_EQ(err.find(L"任务 5"), std::wstring::npos) << err;
+
+    Result again = RunCli(L"run " + Q(dir / L"工作.ini"));
+    EXPECT_EQ(again.code, 1u);
+    EXPECT_NE(FromUtf8(again.out).find(L"文件: 总计 1  已同步 1  增加 0"), std::wstring::npos)
+        << "the text form, as for a task, counting only the good task\n"
+        << again.out;
+}
+
+TEST(OrvelSyncCli, RunProfileInputErrors) {
+    TempDir dir;
+    // A profile name is looked up in the profile folder beside the program.
+    std::wstring profiles = TestBinDir() + L"\\profile";
+    std::wstring name = L"cli-test-" + std::to_wstring(GetCurrentProcessId());
+    WriteFileBytes(dir / L"src\\a.txt", "a");
+    WriteFileBytes(profiles + L"\\" + name + L".ini",
+                   ToAnsi(L"[sync]\r\n1=1\r\n[source]\r\n1=" + dir / L"src" + L"\r\n[dest]\r\n1=" +
+                          dir / L"dest" + L"\r\n[options]\r\n1=-add-cadd\r\n"));
+    ScopeExit clean([&] {
+        DeleteFileW((profiles + L"\\" + name + L".ini").c_str());
+        RemoveDirectoryW(profiles.c_str());
+    });
+    Result byName = RunCli(L"run " + name);
+    EXPECT_EQ(byName.code, 0u) << byName.err;
+    EXPECT_EQ(ReadFileBytes(dir / L"dest\\a.txt"), "a");
+
+    std::wstring bad[] = {
+        L"run " + Q(dir / L"nowhere.ini"), L"run nosuchprofile", L"run " + Q(dir.Path()), L"run", L"run a b",
+        L"run " + name + L" --bogus"};
+    for (const std::wstring& args : bad) {
+        Result r = RunCli(args);
+        EXPECT_EQ(r.code, 3u) << args;
+        EXPECT_TRUE(r.out.empty()) << args;
+        EXPECT_FALSE(r.err.empty()) << args;
+    }
+    EXPECT_EQ(GetFileAttributesW((dir / L"nowhere.ini").c_str()), INVALID_FILE_ATTRIBUTES)
+        << "nothing created";
+
+    // Damaged profiles run what they hold, which may be nothing, and never crash.
+    std::string junk(200000, '\0');
+    for (size_t i = 0; i < junk.size(); ++i)
+        junk[i] = char((i * 2654435761u) >> 13);
+    WriteFileBytes(dir / L"junk.ini", junk);
+    WriteFileBytes(dir / L"empty.ini", "");
+    for (const wchar_t* file : {L"junk.ini", L"empty.ini"}) {
+        Result r = RunCli(L"run " + Q(dir / file) + L" --json");
+        EXPECT_LE(r.code, 1u) << file;
+        EXPECT_TRUE(nlohmann::json::accept(r.out)) << file;
+    }
 }
