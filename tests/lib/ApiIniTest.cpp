@@ -51,6 +51,10 @@ TEST(CApiIni, ChineseTextIsStoredInTheAnsiCodePage) {
     EXPECT_NE(bytes.find("\xC4\xBF\xB1\xEA=E:\\\xB1\xB8\xB7\xDD"), std::string::npos) << bytes;
     EXPECT_EQ(bytes.find("\xEF\xBB\xBF"), std::string::npos) << "no UTF-8 mark";
     EXPECT_EQ(On(dir / L"gbk.ini").Value(L"任务", L"目标"), L"E:\\备份");
+
+    // What the code page cannot hold is stored altered, as every version stored it.
+    ini.SetValue(L"任务", L"korean", L"D:\\한글");
+    EXPECT_EQ(ini.Value(L"任务", L"korean"), L"D:\\??");
 }
 
 TEST(CApiIni, ValueTextAsTheServiceReadsIt) {
