@@ -1,4 +1,5 @@
 #include "CApiIni.h"
+#include <algorithm>
 #include <windows.h>
 
 namespace {
@@ -75,11 +76,16 @@ std::wstring CApiIni::Value(const std::wstring& sSection, const std::wstring& sK
     return CutToStoredLength(std::wstring(buf, wcsnlen(buf, n)));
 }
 
+// A value is one line of the file: a line break written as it is would end the value there and
+// turn the rest into keys or sections of their own (a pasted text could add tasks to a profile).
 void CApiIni::SetValue(const std::wstring& sSection, const std::wstring& sKey,
                        const std::wstring& value) const {
     std::wstring path = ServicePath();
-    if (!path.empty())
-        WritePrivateProfileStringW(sSection.c_str(), sKey.c_str(), value.c_str(), path.c_str());
+    if (path.empty()) return;
+    std::wstring line = value;
+    std::replace_if(
+        line.begin(), line.end(), [](wchar_t c) { return c == L'\r' || c == L'\n'; }, L' ');
+    WritePrivateProfileStringW(sSection.c_str(), sKey.c_str(), line.c_str(), path.c_str());
 }
 
 void CApiIni::DeleteKey(const std::wstring& sSection, const std::wstring& sKey) const {

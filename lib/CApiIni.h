@@ -19,6 +19,7 @@ public:
     // would not fit whole; blanks around it and a pair of enclosing quotes gone. "" for an absent
     // file, section or key.
     std::wstring Value(const std::wstring& sSection, const std::wstring& sKey) const;
+    // Line breaks in the value are stored as blanks: a value is one line of the file.
     void SetValue(const std::wstring& sSection, const std::wstring& sKey, const std::wstring& value) const;
 
     void DeleteKey(const std::wstring& sSection, const std::wstring& sKey) const;

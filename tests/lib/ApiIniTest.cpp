@@ -82,6 +82,18 @@ TEST(CApiIni, ValueTextAsTheServiceReadsIt) {
     EXPECT_EQ(ini.Value(L"nosection", L"dq"), L"");
 }
 
+TEST(CApiIni, LineBreaksCannotAddKeysOrSections) {
+    TempDir dir;
+    CApiIni ini = On(dir / L"p.ini");
+    ini.SetValue(L"source", L"1", L"C:\\a\r\n[sync]\r\n9=1\nb");
+    EXPECT_EQ(ini.Value(L"source", L"1"), L"C:\\a  [sync]  9=1 b");
+    EXPECT_EQ(ini.Value(L"sync", L"9"), L"");
+    long count;
+    std::vector<std::wstring> sections;
+    ini.EnumerateAllSections(sections, count);
+    EXPECT_EQ(count, 1);
+}
+
 TEST(CApiIni, NamesMatchWithoutRegardToCase) {
     TempDir dir;
     CApiIni ini = On(dir / L"c.ini");
