@@ -1,0 +1,3 @@
+#include "CDriverVector.h"
+
+CDriverVector::CDriverVector() : RecordVector(L"AxOrvelLib") {}
