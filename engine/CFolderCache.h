@@ -4,9 +4,10 @@
 // per destination folder, and the deletion pass walks the destination listings again. Paths the
 // run itself changes are marked, and asked of the file system when they are next needed.
 #include "CFileEnumerator.h"
+#include "FoldedKeys.h"
 #include <optional>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 class CFolderCache : public IFolderLister {
@@ -16,7 +17,7 @@ public:
     std::optional<TEnumEntry> Find(const std::wstring& path);
     // The run changed path: with facts when it knows what is there now, else ask again later.
     void Touch(const std::wstring& path, const TEnumEntry* facts = nullptr);
-    void Clear() { m_folders.clear(); }
+    void Clear();
 
 private:
     struct Entry {
@@ -26,12 +27,15 @@ private:
     };
     struct Listing {
         std::vector<Entry> Entries;
-        std::unordered_map<std::wstring, size_t> ByName; // folded name -> index; built on first lookup
+        FoldedMap<size_t> ByName; // built on the first lookup
     };
 
-    Listing& Get(const std::wstring& folder);
-    static void Resolve(const std::wstring& folder, Entry& e);
+    Listing& Get(std::wstring_view folder);
+    static void Resolve(std::wstring_view folder, Entry& e);
     static void Index(Listing& l);
 
-    std::unordered_map<std::wstring, Listing> m_folders; // folded folder path -> listing
+    FoldedMap<Listing> m_folders; // folder path without trailing backslash -> listing
+    // Files are looked up folder after folder: the last folder's listing is kept at hand.
+    std::wstring m_lastFolder;
+    Listing* m_last = nullptr;
 };
