@@ -90,7 +90,7 @@ sc=$(wine "$b/bench.exe" run "$(win "$root/dist/orvelsync-cli.exe")" task "$(win
     --json 2>&1 >/dev/null | grep '^run ' | field seconds)
 xc=$(wine "$b/bench.exe" run xcopy.exe /E /I /Q "$(win "$c/src")" "$(win "$c/out-xcopy")" 2>&1 >/dev/null |
     grep '^run ' | field seconds)
-t0=$(date +%s.%N); cp -r "$c/src" "$c/out-cp"; sync; t1=$(date +%s.%N)
+t0=$(date +%s.%N); cp -r "$c/src" "$c/out-cp"; t1=$(date +%s.%N)
 cpt=$(python3 -c "print('%.3f' % ($t1 - $t0))")
 files_cli=$(find "$c/out-cli" -type f | wc -l)
 rm -rf "$c/out-cli" "$c/out-xcopy" "$c/out-cp"
