@@ -75,6 +75,7 @@ void CSync::SetUpTask(const TTaskStruct& task) {
 void CSync::Walk(const std::wstring& root, int32_t& d, int32_t& f) {
     m_walkRoot = root;
     m_destRoot = StripTrailingBackslash(Side(*m_tasks->Item(m_current), false));
+    m_srcFolder.clear();
     m_fileEnum.Enumerate(root, d, f, true, m_set.SubDir);
 }
 
@@ -161,13 +162,16 @@ void CSync::EnumCallback(const std::wstring& sPathname, const std::wstring& sFil
 
 void CSync::OnSyncEntry(const std::wstring& sPathname, const std::wstring& sFilename,
                         const TEnumEntry& entry) {
-    std::wstring df;
-    df.reserve(m_destRoot.size() + sPathname.size() + 1);
-    df = m_destRoot;
-    if (sPathname != m_walkRoot)
-        df.append(sPathname, m_walkRoot.size() - (m_walkRoot.back() == L'\\' ? 1 : 0));
-    else if (m_destRoot.size() == 2 && m_destRoot[1] == L':')
-        df += L'\\'; // a drive root
+    // Every file of a folder shares the folder's counterpart: made once per folder.
+    if (sPathname != m_srcFolder) {
+        m_srcFolder = sPathname;
+        m_destFolder = m_destRoot;
+        if (sPathname != m_walkRoot)
+            m_destFolder.append(sPathname, m_walkRoot.size() - (m_walkRoot.back() == L'\\' ? 1 : 0));
+        else if (m_destRoot.size() == 2 && m_destRoot[1] == L':')
+            m_destFolder += L'\\'; // a drive root
+    }
+    const std::wstring& df = m_destFolder;
     if (!sFilename.empty()) {
         SyncFileWith(JoinPath(sPathname, sFilename), JoinPath(df, sFilename), &entry);
         return;

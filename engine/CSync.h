@@ -142,4 +142,5 @@ private:
     TaskSettings m_set;
     std::wstring m_wildPattern, m_wildDest, m_walkRoot;
     std::wstring m_destRoot; // the current task's destination, its folders mirroring the walked ones
+    std::wstring m_srcFolder, m_destFolder; // the folder being walked and its counterpart
 };
