@@ -82,6 +82,29 @@ std::optional<TEnumEntry> CFolderCache::Find(const std::wstring& path) {
     return e.Facts;
 }
 
+CFolderCache::Listing* CFolderCache::Listed(std::wstring_view folder) {
+    if (m_last && folder == m_lastFolder) return m_last;
+    auto it = m_folders.find(Key(folder));
+    return it == m_folders.end() ? nullptr : &it->second;
+}
+
+// The entry of name, replaced by what the run knows now; a new name is added at the end.
+CFolderCache::Entry& CFolderCache::Upsert(Listing& l, std::wstring_view name, const TEnumEntry* facts) {
+    Index(l);
+    Entry changed;
+    changed.Facts = facts ? *facts : TEnumEntry{};
+    changed.Facts.Name = name;
+    changed.Known = facts != nullptr;
+    if (auto found = l.ByName.find(name); found != l.ByName.end()) {
+        Entry& e = l.Entries[found->second];
+        changed.Facts.Name = e.Facts.Name;
+        changed.Met = e.Met;
+        return e = std::move(changed);
+    }
+    l.ByName.emplace(std::wstring(name), l.Entries.size());
+    return l.Entries.emplace_back(std::move(changed));
+}
+
 void CFolderCache::Touch(const std::wstring& path, const TEnumEntry* facts) {
     // A folder the run created or deleted is listed afresh when it is next needed.
     if (auto it = m_folders.find(Key(path)); it != m_folders.end()) {
@@ -90,19 +113,25 @@ void CFolderCache::Touch(const std::wstring& path, const TEnumEntry* facts) {
     }
     std::wstring_view folder, name;
     if (!Split(path, folder, name)) return;
-    auto it = m_folders.find(Key(folder));
-    if (it == m_folders.end()) return;
-    Listing& l = it->second;
-    Index(l);
-    Entry changed;
-    changed.Facts = facts ? *facts : TEnumEntry{};
-    changed.Facts.Name = name;
-    changed.Known = facts != nullptr;
-    if (auto found = l.ByName.find(name); found != l.ByName.end()) {
-        changed.Facts.Name = l.Entries[found->second].Facts.Name;
-        l.Entries[found->second] = std::move(changed);
-        return;
-    }
-    l.ByName.emplace(std::wstring(name), l.Entries.size());
-    l.Entries.push_back(std::move(changed));
+    if (Listing* l = Listed(folder)) Upsert(*l, name, facts);
+}
+
+bool CFolderCache::Mark(const std::wstring& path) {
+    std::wstring_view folder, name;
+    Listing* l = Split(path, folder, name) ? Listed(folder) : nullptr;
+    if (!l) return false;
+    Index(*l);
+    auto found = l->ByName.find(name);
+    (found != l->ByName.end() ? l->Entries[found->second] : Upsert(*l, name, nullptr)).Met = true;
+    l->AnyMet = true;
+    return true;
+}
+
+bool CFolderCache::IsMarked(const std::wstring& path) {
+    std::wstring_view folder, name;
+    Listing* l = Split(path, folder, name) ? Listed(folder) : nullptr;
+    if (!l || !l->AnyMet) return false;
+    Index(*l);
+    auto found = l->ByName.find(name);
+    return found != l->ByName.end() && l->Entries[found->second].Met;
 }

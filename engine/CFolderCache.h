@@ -18,19 +18,27 @@ public:
     // The run changed path: with facts when it knows what is there now, else ask again later.
     void Touch(const std::wstring& path, const TEnumEntry* facts = nullptr);
     void Clear();
+    // Marks a path the run has met, which its deletion pass keeps; false when the path's folder is
+    // not listed here (the caller keeps the mark itself then).
+    bool Mark(const std::wstring& path);
+    bool IsMarked(const std::wstring& path);
 
 private:
     struct Entry {
         TEnumEntry Facts;
         bool Known = true; // false: changed by the run, to be asked again
         bool Gone = false;
+        bool Met = false;
     };
     struct Listing {
         std::vector<Entry> Entries;
         FoldedMap<size_t> ByName; // built on the first lookup
+        bool AnyMet = false;
     };
 
     Listing& Get(std::wstring_view folder);
+    Listing* Listed(std::wstring_view folder); // without listing it
+    Entry& Upsert(Listing& l, std::wstring_view name, const TEnumEntry* facts);
     static void Resolve(std::wstring_view folder, Entry& e);
     static void Index(Listing& l);
 

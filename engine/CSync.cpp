@@ -200,7 +200,7 @@ void CSync::OnSyncEntry(const std::wstring& sPathname, const std::wstring& sFile
 void CSync::OnDeleteEntry(const std::wstring& sPathname, const std::wstring& sFilename,
                           const TEnumEntry& entry) {
     std::wstring c = sFilename.empty() ? sPathname : JoinPath(sPathname, sFilename);
-    if (IsExclude(c) || m_met.count(c)) return;
+    if (IsExclude(c) || IsMet(c)) return;
     if (!m_set.CommitDelete) {
         m_toDelete->Add(c);
         return;

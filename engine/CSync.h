@@ -113,8 +113,15 @@ private:
                                 bool folderForm) const;
 
     // The deletion pass keeps every destination the synchronisation pass met (the conflict,
-    // synced, added and unchanged lists, and failures): one case-folded set instead of four scans.
-    void Met(const std::wstring& dest) { m_met.insert(dest); }
+    // synced, added and unchanged lists, and failures): a mark on the destination's listing entry,
+    // or for a path outside the listings a case-folded set, instead of four list scans. The marks
+    // of one SyncTasks end with it, as its listings do.
+    void Met(const std::wstring& dest) {
+        if (!m_running || !m_cache.Mark(dest)) m_met.insert(dest);
+    }
+    bool IsMet(const std::wstring& dest) {
+        return m_met.count(dest) || (m_running && m_cache.IsMarked(dest));
+    }
     void Record(CTaskVector& v, const TTaskStruct& rec);
     void Fail(const TTaskStruct& rec, const std::wstring& error);
     static TTaskStruct Pair(const std::wstring& src, const std::wstring& dest); // a result record
