@@ -312,3 +312,35 @@ TEST(CSync, NamesOutsideTheCodePageAndLongPaths) {
     again.Go(MakeTask(dir / L"src", dir / L"dest", L"-add-cadd-del-cdel-nsub"));
     EXPECT_EQ(again.sync.AddedVector()->Count() + again.sync.DeletedVector()->Count(), 0);
 }
+
+TEST(CSync, LaterTasksSeeWhatEarlierTasksWrote) {
+    // The run lists each folder once (the counting pass already listed B as a source); what the
+    // first task writes into B must still reach C through the second task.
+    TempDir dir;
+    Put(dir / L"A\\new.txt", "n");
+    Put(dir / L"A\\sub\\deep.txt", "d");
+    Put(dir / L"B\\old.txt", "o");
+    SyncRun r;
+    r.tasks.Add(MakeTask(dir / L"A", dir / L"B"));
+    r.tasks.Add(MakeTask(dir / L"B", dir / L"C", L"-add-cadd-del-cdel-nsub"));
+    int32_t d = 0, f = 0;
+    r.sync.StatisTask(r.tasks, d, f);
+    r.sync.SyncTasks(r.tasks);
+    EXPECT_EQ(ReadFileBytes(dir / L"C\\new.txt"), "n");
+    EXPECT_EQ(ReadFileBytes(dir / L"C\\sub\\deep.txt"), "d");
+    EXPECT_EQ(ReadFileBytes(dir / L"C\\old.txt"), "o");
+    EXPECT_EQ(Items(*r.sync.ToDeleteVector()), Paths{dir / L"B\\old.txt"}); // the first task's orphan
+    EXPECT_EQ(r.sync.DeletedVector()->Count(), 0);
+}
+
+TEST(CSync, FlattenedNameCollisionsAreCompared) {
+    TempDir dir;
+    Put(dir / L"docs\\x.txt", "first", 0);
+    Put(dir / L"docs\\sub\\x.txt", "second!", 100);
+    SyncRun r;
+    r.Go(MakeTask(dir / L"docs\\*.txt", dir / L"out"));
+    EXPECT_EQ(ReadFileBytes(dir / L"out\\x.txt"), "first");
+    EXPECT_EQ(Dests(*r.sync.AddedVector()), Paths{dir / L"out\\x.txt"});
+    EXPECT_EQ(Dests(*r.sync.ConflictVector()), Paths{dir / L"out\\x.txt"}); // the second meets the first copy
+    EXPECT_EQ(r.sync.FailedVector()->Count(), 0);
+}

@@ -1,11 +1,12 @@
 // Benchmark helper, run under Wine by tools/bench.sh.
-//   bench walk DIR...      the bare listing walk of the trees (FindFirstFileExW, basic info, large
-//                          fetch; name/size/time kept in a map as a comparison would), with its time
+//   bench walk SRC DEST    the bare comparing walk of both trees (FindFirstFileExW, basic info,
+//                          large fetch, one listing per folder, names compared in a hash map)
 //   bench run CMDLINE      starts a program, waits, and prints its wall time (Wine gives no
 //                          memory counters of other processes; the script asks the host)
 #include <windows.h>
 #include <cstdio>
-#include <map>
+#include <unordered_map>
+#include <vector>
 #include <string>
 
 namespace {
@@ -15,24 +16,45 @@ double Seconds(LARGE_INTEGER a, LARGE_INTEGER b) {
     return double(b.QuadPart - a.QuadPart) / double(f.QuadPart);
 }
 
-void Walk(const std::wstring& dir, std::map<std::wstring, std::pair<ULONGLONG, ULONGLONG>>& seen, size_t& n) {
+struct Facts {
+    ULONGLONG size, time;
+    bool folder;
+};
+
+void List(const std::wstring& dir, std::vector<std::pair<std::wstring, Facts>>& out) {
+    out.clear();
     WIN32_FIND_DATAW fd;
     HANDLE h = FindFirstFileExW((dir + L"\\*").c_str(), FindExInfoBasic, &fd, FindExSearchNameMatch, nullptr,
                                 FIND_FIRST_EX_LARGE_FETCH);
     if (h == INVALID_HANDLE_VALUE) return;
     do {
-        std::wstring name = fd.cFileName;
-        if (name == L"." || name == L"..") continue;
-        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            Walk(dir + L"\\" + name, seen, n);
-            continue;
-        }
-        ++n;
-        seen[dir + L"\\" + name] = {(ULONGLONG(fd.nFileSizeHigh) << 32) | fd.nFileSizeLow,
-                                    (ULONGLONG(fd.ftLastWriteTime.dwHighDateTime) << 32) |
-                                        fd.ftLastWriteTime.dwLowDateTime};
+        const wchar_t* n = fd.cFileName;
+        if (n[0] == L'.' && (n[1] == 0 || (n[1] == L'.' && n[2] == 0))) continue;
+        out.push_back(
+            {n,
+             {(ULONGLONG(fd.nFileSizeHigh) << 32) | fd.nFileSizeLow,
+              (ULONGLONG(fd.ftLastWriteTime.dwHighDateTime) << 32) | fd.ftLastWriteTime.dwLowDateTime,
+              (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0}});
     } while (FindNextFileW(h, &fd));
     FindClose(h);
+}
+
+// The least a comparing walk can do: list each source folder and its destination folder once,
+// and look every source entry up among the destination's by name, size and time.
+void Walk(const std::wstring& src, const std::wstring& dest, size_t& files, size_t& same) {
+    std::vector<std::pair<std::wstring, Facts>> s, d;
+    List(src, s);
+    List(dest, d);
+    std::unordered_map<std::wstring, Facts> byName(d.begin(), d.end());
+    for (const auto& [name, f] : s) {
+        auto it = byName.find(name);
+        if (f.folder) {
+            if (it != byName.end()) Walk(src + L"\\" + name, dest + L"\\" + name, files, same);
+            continue;
+        }
+        ++files;
+        if (it != byName.end() && it->second.size == f.size && it->second.time == f.time) ++same;
+    }
 }
 } // namespace
 
@@ -42,13 +64,10 @@ int wmain(int argc, wchar_t** argv) {
     std::wstring mode = argv[1];
     if (mode == L"walk") {
         QueryPerformanceCounter(&t0);
-        size_t n = 0;
-        for (int i = 2; i < argc; ++i) {
-            std::map<std::wstring, std::pair<ULONGLONG, ULONGLONG>> seen;
-            Walk(argv[i], seen, n);
-        }
+        size_t files = 0, same = 0;
+        Walk(argv[2], argc > 3 ? argv[3] : argv[2], files, same);
         QueryPerformanceCounter(&t1);
-        printf("walk files=%zu seconds=%.3f\n", n, Seconds(t0, t1));
+        printf("walk files=%zu same=%zu seconds=%.3f\n", files, same, Seconds(t0, t1));
         return 0;
     }
     std::wstring cmd = GetCommandLineW();
