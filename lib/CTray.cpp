@@ -1,7 +1,7 @@
 #include "CTray.h"
 #include "Dialog.h"
 #include "Unique.h"
-#include "Win32Error.h"
+#include "SysError.h"
 #include <algorithm>
 
 namespace {

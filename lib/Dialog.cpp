@@ -2,7 +2,7 @@
 #include "CError.h"
 #include "Unique.h"
 #include "Utf8.h"
-#include "Win32Error.h"
+#include "SysError.h"
 #include <stdexcept>
 #include <vector>
 

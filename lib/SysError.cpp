@@ -44,3 +44,8 @@ long FileErrorNumber(unsigned long code) {
 void RaiseFileError(unsigned long code, const std::wstring& source) {
     throw CError(FileErrorNumber(code), SystemErrorText(code), source);
 }
+
+void RaiseLastError(const std::wstring& source) {
+    DWORD code = GetLastError();
+    throw CError(long(code), SystemErrorText(code), source);
+}
