@@ -4,11 +4,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export BUILD_DIR="${ORVEL_BUILD_DIR:-$root/build}"
-"$root/tools/install-deps.sh"
-"$root/tools/build.sh"
 . "$root/tools/wine-bench.sh"
-bench_start >/dev/null
-trap bench_stop EXIT
+bench_setup >/dev/null
 
 demo="$BUILD_DIR/demo"
 rm -rf "$demo"

@@ -6,12 +6,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export BUILD_DIR="${ORVEL_BUILD_DIR:-$root/build}"
 
-"$root/tools/install-deps.sh"
-"$root/tools/build.sh"
-
 . "$root/tools/wine-bench.sh"
-bench_start
-trap bench_stop EXIT
+bench_setup
 
 out="$BUILD_DIR/screenshots"
 rm -rf "$out"

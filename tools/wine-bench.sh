@@ -1,4 +1,5 @@
-# Sourced: bench_start prepares the Wine prefix of the build tree, a virtual display and a
+# Sourced: bench_setup installs what is missing, builds dist/ and starts the bench, stopping it when
+# the calling script ends; bench_start prepares the Wine prefix of the build tree, a virtual display and a
 # persistent server before any test runs; bench_stop takes them down. BUILD_DIR must be set.
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/wine-env.sh"
@@ -44,4 +45,11 @@ bench_stop() {
     "$WINESERVER" -w 2>/dev/null || true
     [ -n "${BENCH_XVFB_PID:-}" ] && kill "$BENCH_XVFB_PID" 2>/dev/null || true
     wait "${BENCH_XVFB_PID:-}" 2>/dev/null || true
+}
+
+bench_setup() {
+    "$here/install-deps.sh"
+    "$here/build.sh"
+    bench_start
+    trap bench_stop EXIT
 }
