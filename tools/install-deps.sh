@@ -2,7 +2,7 @@
 # Installs what building and testing need on Debian 12; does nothing when all of it is there.
 set -euo pipefail
 packages=(g++-mingw-w64-x86-64-posix cmake ninja-build googletest nlohmann-json3-dev
-          wine64 wine xvfb fonts-wqy-microhei fonts-wine locales imagemagick)
+          wine64 wine xvfb fonts-wqy-microhei fonts-wine locales imagemagick time)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
