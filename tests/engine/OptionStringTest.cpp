@@ -15,10 +15,11 @@ TEST(COptionString, HasOptionIsAnExactCaseSubstringTest) {
         const wchar_t* code;
         bool has;
     } cases[] = {
-        {L"-cadd", L"add", false}, {L"-add-cadd", L"add", true}, {L"-add", L"ADD", false},
+        {L"-cadd", L"add", false}, {L"-add-cadd", L"add", true},   {L"-add", L"ADD", false},
         {L"", L"add", false},      {L"-dis -bcmp", L"bcmp", true}, {L"x-nsuby", L"nsub", true},
     };
-    for (const auto& c : cases) EXPECT_EQ(With(c.options).HasOption(c.code), c.has) << testing::PrintToString(c.options);
+    for (const auto& c : cases)
+        EXPECT_EQ(With(c.options).HasOption(c.code), c.has) << testing::PrintToString(c.options);
 }
 
 TEST(COptionString, AddAndDelete) {

@@ -41,8 +41,8 @@ TEST(TTaskStruct, NewRecordAndCopy) {
 }
 
 TEST(EnumConflictResult, ValuesAreTheStoredBits) {
-    EXPECT_EQ(CFR_SAME | CFR_DIFF | CFR_EQAUL_SIZE | CFR_SMALL_SRC_SIZE | CFR_SMALL_DEST_SIZE | CFR_EQUAL_DATE |
-                  CFR_LASTEST_SRC_DATE | CFR_LASTEST_DEST_DATE,
+    EXPECT_EQ(CFR_SAME | CFR_DIFF | CFR_EQAUL_SIZE | CFR_SMALL_SRC_SIZE | CFR_SMALL_DEST_SIZE |
+                  CFR_EQUAL_DATE | CFR_LASTEST_SRC_DATE | CFR_LASTEST_DEST_DATE,
               255);
     EXPECT_EQ(UPM_LASTEST, 2);
     EXPECT_EQ(TSK_DEST_INVALID, 3);
@@ -66,7 +66,8 @@ TEST(CTaskVector, Searches) {
         {v.FindDest(L"E:\\Doc"), -1},
         {v.FindDest(L"G:\\"), -1},
     };
-    for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(cases[i].got, cases[i].want) << "case " << i;
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(cases[i].got, cases[i].want) << "case " << i;
 }
 
 TEST(CTaskVector, RecordsAreSharedReferences) {
@@ -94,7 +95,8 @@ TEST(CTaskVector, IndexErrorNamesTheEngine) {
 TEST(CProfileVector, ClearKeepsTheStep) {
     CProfileVector v;
     v.SetInc(3);
-    for (int i = 0; i < 12; ++i) v.Add(TProfileStruct());
+    for (int i = 0; i < 12; ++i)
+        v.Add(TProfileStruct());
     EXPECT_EQ(v.BufferLength(), 13);
     v.Clear();
     EXPECT_EQ(v.Count(), 0);

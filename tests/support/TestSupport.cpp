@@ -29,7 +29,9 @@ TempDir::TempDir() {
     throw std::runtime_error("cannot create a temporary folder");
 }
 
-TempDir::~TempDir() { RemoveTree(m_path); }
+TempDir::~TempDir() {
+    RemoveTree(m_path);
+}
 
 void RemoveTree(const std::wstring& path) {
     std::wstring full = FullPath(path);
@@ -70,8 +72,8 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
 void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
     for (size_t pos = path.find(L'\\', 3); pos != std::wstring::npos; pos = path.find(L'\\', pos + 1))
         CreateDirectoryW(FullPath(path.substr(0, pos)).c_str(), nullptr);
-    UniqueFile f(CreateFileW(FullPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                             nullptr));
+    UniqueFile f(CreateFileW(FullPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!f) throw std::runtime_error("cannot write test file");
     DWORD written = 0;
     if (!bytes.empty() && !WriteFile(f.Get(), bytes.data(), DWORD(bytes.size()), &written, nullptr))
@@ -79,13 +81,14 @@ void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
 }
 
 std::string ReadFileBytes(const std::wstring& path) {
-    UniqueFile f(CreateFileW(FullPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                             OPEN_EXISTING, 0, nullptr));
+    UniqueFile f(CreateFileW(FullPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             nullptr, OPEN_EXISTING, 0, nullptr));
     if (!f) throw std::runtime_error("cannot read test file");
     std::string out;
     char buf[65536];
     DWORD got = 0;
-    while (ReadFile(f.Get(), buf, sizeof buf, &got, nullptr) && got) out.append(buf, got);
+    while (ReadFile(f.Get(), buf, sizeof buf, &got, nullptr) && got)
+        out.append(buf, got);
     return out;
 }
 
@@ -94,4 +97,26 @@ std::wstring TestBinDir() {
     DWORD n = GetModuleFileNameW(nullptr, exe, DWORD(std::size(exe)));
     std::wstring p(exe, n);
     return p.substr(0, p.find_last_of(L'\\'));
+}
+
+bool MakeFolderLink(const std::wstring& link, const std::wstring& target) {
+    using UnixName = char*(CDECL*)(const wchar_t*);
+    auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    if (!unixName)
+        return CreateSymbolicLinkW(link.c_str(), target.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY) != 0;
+    auto quoted = [&](const std::wstring& p) {
+        char* u = unixName(p.c_str());
+        std::string s = u ? u : "";
+        HeapFree(GetProcessHeap(), 0, u);
+        return L"\"" + std::wstring(s.begin(), s.end()) + L"\"";
+    };
+    std::wstring cmd = L"ln -s " + quoted(target) + L" " + quoted(link);
+    STARTUPINFOW si{sizeof si};
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(L"Z:\\bin\\ln", cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return false;
+    UniqueHandle process(pi.hProcess), thread(pi.hThread);
+    // A host program's process handle may signal before it has finished: wait for the link itself.
+    return WaitFor([&] { return GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES; });
 }

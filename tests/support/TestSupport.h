@@ -20,7 +20,8 @@ private:
 };
 
 // Polls until the condition holds or the time is up, pumping this thread's messages meanwhile.
-bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout = std::chrono::seconds(10));
+bool WaitFor(const std::function<bool()>& condition,
+             std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
 // Writes bytes to a file, creating the folders on the way.
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
@@ -28,6 +29,10 @@ std::string ReadFileBytes(const std::wstring& path);
 
 // Removes a folder tree (test clean-up only).
 void RemoveTree(const std::wstring& path);
+
+// Makes link a symbolic link to the folder target (under Wine a host link, which the program sees
+// as a folder reparse point); false where that cannot be done.
+bool MakeFolderLink(const std::wstring& link, const std::wstring& target);
 
 // The folder that holds the test programs and the DLLs.
 std::wstring TestBinDir();
