@@ -30,7 +30,9 @@ TEST(CError, ThrownHereKeepsChineseText) {
         throw CError(26001, L"无法打开注册表项", L"AxOrvelLib.cRegistry");
     } catch (const CError& e) {
         EXPECT_EQ(e.Description, L"无法打开注册表项");
-        EXPECT_STREQ(e.what(), "[26001] \xE6\x97\xA0\xE6\xB3\x95\xE6\x89\x93\xE5\xBC\x80\xE6\xB3\xA8\xE5\x86\x8C\xE8\xA1\xA8\xE9\xA1\xB9");
+        EXPECT_STREQ(e.what(), "[26001] "
+                               "\xE6\x97\xA0\xE6\xB3\x95\xE6\x89\x93\xE5\xBC\x80\xE6\xB3\xA8\xE5\x86\x8C\xE8"
+                               "\xA1\xA8\xE9\xA1\xB9");
     }
 }
 

@@ -8,21 +8,30 @@ TEST(Val, LeadingNumberOfAText) {
         const wchar_t* text;
         double value;
     } cases[] = {
-        {L"", 0},           {L"abc", 0},       {L"42", 42},        {L"  42abc", 42},  {L"-7", -7},
-        {L"+3.5x", 3.5},    {L"1 2 3", 123},   {L"\t12\r\n", 12},  {L"1.5e2", 150},   {L"2D1", 20},
-        {L"1e", 1},         {L".5", 0.5},      {L"-", 0},          {L"&H10", 16},     {L"&HFFFF", -1},
-        {L"&HFFFFFFFF", -1}, {L"&O17", 15},    {L"12,5", 12},      {L"３", 0},
+        {L"", 0},        {L"abc", 0},     {L"42", 42},     {L"  42abc", 42},
+        {L"-7", -7},     {L"+3.5x", 3.5}, {L"1 2 3", 123}, {L"\t12\r\n", 12},
+        {L"1.5e2", 150}, {L"2D1", 20},    {L"1e", 1},      {L".5", 0.5},
+        {L"-", 0},       {L"&H10", 16},   {L"&HFFFF", -1}, {L"&HFFFFFFFF", -1},
+        {L"&O17", 15},   {L"12,5", 12},   {L"３", 0},
     };
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(Val(c.text), c.value) << "text: " << testing::PrintToString(c.text);
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(Val(c.text), c.value) << "text: " << testing::PrintToString(c.text);
 }
 
 TEST(Val, RoundsHalvesToEvenAndRaisesOverflow) {
     struct {
         const wchar_t* text;
         int32_t value;
-    } cases[] = {{L"2.5", 2}, {L"3.5", 4}, {L"-2.5", -2}, {L"2.6", 3}, {L"0.5", 0}, {L"1.5", 2},
-                 {L"2147483647", 2147483647}, {L"-2147483648", INT32_MIN}};
-    for (const auto& c : cases) EXPECT_EQ(ValLong(c.text), c.value) << testing::PrintToString(c.text);
+    } cases[] = {{L"2.5", 2},
+                 {L"3.5", 4},
+                 {L"-2.5", -2},
+                 {L"2.6", 3},
+                 {L"0.5", 0},
+                 {L"1.5", 2},
+                 {L"2147483647", 2147483647},
+                 {L"-2147483648", INT32_MIN}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ValLong(c.text), c.value) << testing::PrintToString(c.text);
 
     for (const wchar_t* big : {L"2147483648", L"-2147483649", L"1e300", L"1e999"}) {
         try {
@@ -41,11 +50,13 @@ TEST(FormatNumber, ZeroPictures) {
         const wchar_t* picture;
         const wchar_t* text;
     } cases[] = {
-        {512, L"0.00", L"512.00"}, {1.5, L"0.00", L"1.50"}, {0.004, L"0.00", L"0.00"}, {1.005, L"0.00", L"1.01"},
-        {2.675, L"0.00", L"2.68"}, {7, L"0000", L"0007"},   {12345, L"0000", L"12345"}, {0.5, L"0000", L"0001"},
-        {-1.25, L"0.00", L"-1.25"}, {-0.001, L"0.00", L"0.00"}, {999.999, L"0.00", L"1000.00"},
+        {512, L"0.00", L"512.00"},  {1.5, L"0.00", L"1.50"},        {0.004, L"0.00", L"0.00"},
+        {1.005, L"0.00", L"1.01"},  {2.675, L"0.00", L"2.68"},      {7, L"0000", L"0007"},
+        {12345, L"0000", L"12345"}, {0.5, L"0000", L"0001"},        {-1.25, L"0.00", L"-1.25"},
+        {-0.001, L"0.00", L"0.00"}, {999.999, L"0.00", L"1000.00"},
     };
-    for (const auto& c : cases) EXPECT_EQ(FormatNumber(c.value, c.picture), c.text) << c.value;
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatNumber(c.value, c.picture), c.text) << c.value;
 }
 
 TEST(DateSerial, DaysSince30December1899) {
@@ -84,5 +95,6 @@ TEST(FormatDate, PicturesInUse) {
         {L"h:m", L"9:5"},
         {L"yy/M/d", L"26/3/7"},
     };
-    for (const auto& c : cases) EXPECT_EQ(FormatDate(t, c.picture), c.text) << testing::PrintToString(c.picture);
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatDate(t, c.picture), c.text) << testing::PrintToString(c.picture);
 }

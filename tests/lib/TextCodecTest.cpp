@@ -15,9 +15,9 @@ TEST(Ansi, ChineseRoundTripsAndOthersAreAltered) {
 TEST(Utf8, RoundTripAndMalformedInput) {
     std::wstring text = L"a同\U0001F600z";
     EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
-    EXPECT_EQ(ToUtf8(L"\xD800x"), "\xEF\xBF\xBDx");        // lone surrogate
-    EXPECT_EQ(FromUtf8("\xC0\xAF"), L"\xFFFD\xFFFD");       // overlong
-    EXPECT_EQ(FromUtf8("\xE5\x90"), L"\xFFFD\xFFFD");       // cut short
+    EXPECT_EQ(ToUtf8(L"\xD800x"), "\xEF\xBF\xBDx");   // lone surrogate
+    EXPECT_EQ(FromUtf8("\xC0\xAF"), L"\xFFFD\xFFFD"); // overlong
+    EXPECT_EQ(FromUtf8("\xE5\x90"), L"\xFFFD\xFFFD"); // cut short
 }
 
 TEST(CaseFold, IgnoresCaseOfLettersOnly) {

@@ -5,13 +5,15 @@
 namespace {
 CStringVector Abc() {
     CStringVector v;
-    for (const wchar_t* s : {L"a", L"b", L"c"}) v.Add(s);
+    for (const wchar_t* s : {L"a", L"b", L"c"})
+        v.Add(s);
     return v;
 }
 
 std::wstring Items(const CStringVector& v) {
     std::wstring s;
-    for (int i = 0; i < v.Count(); ++i) s += v.Item(i);
+    for (int i = 0; i < v.Count(); ++i)
+        s += v.Item(i);
     return s;
 }
 } // namespace
@@ -21,12 +23,14 @@ TEST(CStringVector, StartsEmptyAndGrowsByItsStep) {
     EXPECT_EQ(v.Count(), 0);
     EXPECT_EQ(v.BufferLength(), 10);
     EXPECT_EQ(v.Inc(), 10);
-    for (int i = 0; i < 10; ++i) v.Add(std::to_wstring(i));
+    for (int i = 0; i < 10; ++i)
+        v.Add(std::to_wstring(i));
     EXPECT_EQ(v.BufferLength(), 10);
     v.Add(L"10");
     EXPECT_EQ(v.BufferLength(), 20);
     v.SetInc(100);
-    for (int i = 11; i <= 20; ++i) v.Add(std::to_wstring(i));
+    for (int i = 11; i <= 20; ++i)
+        v.Add(std::to_wstring(i));
     EXPECT_EQ(v.Count(), 21);
     EXPECT_EQ(v.BufferLength(), 120);
     EXPECT_EQ(v.Item(20), L"20");
@@ -98,7 +102,8 @@ TEST(CStringVector, IndexOutsideStorageRaisesSubscriptError) {
 TEST(CStringVector, StepZeroStopsGrowth) {
     CStringVector v;
     v.SetInc(0);
-    for (int i = 0; i < 10; ++i) v.Add(L"x");
+    for (int i = 0; i < 10; ++i)
+        v.Add(L"x");
     v.Add(L"x"); // fills the last slot; the storage cannot grow any more
     EXPECT_EQ(v.BufferLength(), 10);
     EXPECT_THROW(v.Add(L"y"), CError);
@@ -126,7 +131,8 @@ TEST(CCmdVector, AddCopiesItemSharesAndEqualityIsByFields) {
 
 TEST(CCmdVector, FillingManyItemsStaysCorrect) {
     CCmdVector v;
-    for (int i = 0; i < 20000; ++i) v.Add(TCmdStruct{i, L"c", L""});
+    for (int i = 0; i < 20000; ++i)
+        v.Add(TCmdStruct{i, L"c", L""});
     EXPECT_EQ(v.Count(), 20000);
     EXPECT_EQ(v.BufferLength(), 20000); // grew by 10 at Count 11, 21, ... 19991
     EXPECT_EQ(v.Item(19999)->Index, 19999);
