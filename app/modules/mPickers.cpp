@@ -1,4 +1,5 @@
 #include "mPickers.h"
+#include "Dialog.h"
 #include "Unique.h"
 #include <algorithm>
 #include <commdlg.h>
@@ -26,6 +27,7 @@ struct CoTaskFree {
 
 std::wstring BrowseForFolder(HWND hOwner, const std::wstring& sTitle, const std::wstring& sStartFolder,
                              bool bNewStyle) {
+    if (std::wstring answer; Dialog::AnswerPicker(L"BrowseForFolder", answer)) return answer;
     BROWSEINFOW bi{};
     bi.hwndOwner = hOwner;
     bi.lpszTitle = sTitle.c_str();
@@ -42,6 +44,7 @@ std::wstring BrowseForFolder(HWND hOwner, const std::wstring& sTitle, const std:
 
 std::wstring ShowOpenFileDialog(const std::wstring& sFilter, const std::wstring& sTitle,
                                 const std::wstring& sInitFolder, HWND hOwner) {
+    if (std::wstring answer; Dialog::AnswerPicker(L"ShowOpenFileDialog", answer)) return answer;
     std::wstring filter = sFilter;
     std::replace(filter.begin(), filter.end(), L'|', L'\0');
     filter += L'\0';

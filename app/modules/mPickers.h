@@ -1,5 +1,6 @@
 #pragma once
-// The two standard pickers. Both answer "" when the user cancels.
+// The two standard pickers. Both answer "" when the user cancels; a test's picker hook (Dialog)
+// answers them instead when it is set.
 #include <string>
 #include <windows.h>
 
