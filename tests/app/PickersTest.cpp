@@ -111,7 +111,7 @@ TEST(BrowseForFolder, ConfirmedAnswersTheStartFolderCancelledNothing) {
         SCOPED_TRACE(newStyle ? "new style" : "classic");
         {
             Answer ok([](HWND dlg) {
-                WaitFor([&] { return SelectedTreeItem(dlg) == L"起点 folder"; }, std::chrono::seconds(3));
+                WaitFor([&] { return SelectedTreeItem(dlg) == L"起点 folder"; });
                 Press(dlg, IDOK);
             });
             EXPECT_EQ(BrowseForFolder(nullptr, L"选择文件夹", start, newStyle), start);
