@@ -27,15 +27,19 @@ bool COptionString::DeleteOption(const std::wstring& sHas) {
 }
 
 std::wstring COptionString::DefaultTaskOptions() {
-    COptionString o;
-    o.SetIsCommitUpdate(false);
-    o.SetIsAdd(true);
-    o.SetIsCommitAdd(true);
-    o.SetIsDelete(true);
-    o.SetIsCommitDelete(false);
-    o.SetIsSubDir(true);
-    o.SetIsWildcardNoSubdir(true);
-    o.SetIsExcludeBak(true);
-    o.SetIsBinaryCompare(false);
-    return o.OptionsStr();
+    // Every new task record starts with it, result records of a run too: made once.
+    static const std::wstring options = [] {
+        COptionString o;
+        o.SetIsCommitUpdate(false);
+        o.SetIsAdd(true);
+        o.SetIsCommitAdd(true);
+        o.SetIsDelete(true);
+        o.SetIsCommitDelete(false);
+        o.SetIsSubDir(true);
+        o.SetIsWildcardNoSubdir(true);
+        o.SetIsExcludeBak(true);
+        o.SetIsBinaryCompare(false);
+        return o.OptionsStr();
+    }();
+    return options;
 }

@@ -8,13 +8,6 @@
 #include "Unique.h"
 
 namespace {
-TTaskStruct Pair(const std::wstring& src, const std::wstring& dest) {
-    TTaskStruct r;
-    r.Src = src;
-    r.Dest = dest;
-    return r;
-}
-
 std::wstring LowerExtension(const std::wstring& path) {
     return FoldCase(GetExtension(path));
 }
@@ -32,8 +25,11 @@ CSync::CSync()
 
 CSync::~CSync() = default;
 
-std::wstring CSync::FoldKey(const std::wstring& path) {
-    return FoldCase(path);
+TTaskStruct CSync::Pair(const std::wstring& src, const std::wstring& dest) {
+    TTaskStruct r;
+    r.Src = src;
+    r.Dest = dest;
+    return r;
 }
 
 void CSync::Record(CTaskVector& v, const TTaskStruct& rec) {
@@ -71,13 +67,15 @@ void CSync::SetUpTask(const TTaskStruct& task) {
     COptionString o;
     o.SetOptionsStr(task.Options);
     SplitPatterns(task.Exclude, m_taskExclude);
-    if (o.IsExcludeBak()) m_taskExclude.Add(L"*_obk*");
+    if (o.IsExcludeBak()) m_taskExclude.push_back(L"*_obk*");
     m_set = {o.IsSubDir(),        o.IsAdd(),    o.IsCommitAdd(),    o.IsCommitUpdate(),
              o.IsBinaryCompare(), o.IsDelete(), o.IsCommitDelete(), task.UpdateMode};
 }
 
 void CSync::Walk(const std::wstring& root, int32_t& d, int32_t& f) {
     m_walkRoot = root;
+    m_destRoot = StripTrailingBackslash(Side(*m_tasks->Item(m_current), false));
+    m_srcFolder.clear();
     m_fileEnum.Enumerate(root, d, f, true, m_set.SubDir);
 }
 
@@ -164,11 +162,16 @@ void CSync::EnumCallback(const std::wstring& sPathname, const std::wstring& sFil
 
 void CSync::OnSyncEntry(const std::wstring& sPathname, const std::wstring& sFilename,
                         const TEnumEntry& entry) {
-    auto task = m_tasks->Item(m_current);
-    std::wstring rd = Side(*task, false);
-    std::wstring rel;
-    if (sPathname != m_walkRoot) rel = sPathname.substr(StripTrailingBackslash(m_walkRoot).size());
-    std::wstring df = rel.empty() ? rd : StripTrailingBackslash(rd) + rel;
+    // Every file of a folder shares the folder's counterpart: made once per folder.
+    if (sPathname != m_srcFolder) {
+        m_srcFolder = sPathname;
+        m_destFolder = m_destRoot;
+        if (sPathname != m_walkRoot)
+            m_destFolder.append(sPathname, m_walkRoot.size() - (m_walkRoot.back() == L'\\' ? 1 : 0));
+        else if (m_destRoot.size() == 2 && m_destRoot[1] == L':')
+            m_destFolder += L'\\'; // a drive root
+    }
+    const std::wstring& df = m_destFolder;
     if (!sFilename.empty()) {
         SyncFileWith(JoinPath(sPathname, sFilename), JoinPath(df, sFilename), &entry);
         return;
@@ -197,7 +200,7 @@ void CSync::OnSyncEntry(const std::wstring& sPathname, const std::wstring& sFile
 void CSync::OnDeleteEntry(const std::wstring& sPathname, const std::wstring& sFilename,
                           const TEnumEntry& entry) {
     std::wstring c = sFilename.empty() ? sPathname : JoinPath(sPathname, sFilename);
-    if (IsExclude(c) || m_met.count(FoldKey(c))) return;
+    if (IsExclude(c) || IsMet(c)) return;
     if (!m_set.CommitDelete) {
         m_toDelete->Add(c);
         return;

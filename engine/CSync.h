@@ -5,9 +5,9 @@
 #include "CStringVector.h"
 #include "CTaskVector.h"
 #include "EngineApi.h"
+#include "FoldedKeys.h"
 #include <memory>
 #include <string>
-#include <unordered_set>
 
 // The engine's events, raised synchronously on the caller's thread.
 class ISyncEvents {
@@ -96,9 +96,11 @@ private:
     void RaiseTask(TTaskStruct& task);
 
     void SyncFileWith(const std::wstring& sSrc, const std::wstring& sDest, const TEnumEntry* srcFacts);
-    void SyncExisting(const TTaskStruct& rec, const TEnumEntry& src, const TEnumEntry& dest);
-    void AddMissing(const TTaskStruct& rec, const TEnumEntry& src);
-    void UpdateWithBackup(const TTaskStruct& rec, const TEnumEntry& src, const TEnumEntry& dest);
+    void SyncExisting(const std::wstring& sSrc, const std::wstring& sDest, const TEnumEntry& src,
+                      const TEnumEntry& dest);
+    void AddMissing(const std::wstring& sSrc, const std::wstring& sDest, const TEnumEntry& src);
+    void UpdateWithBackup(const std::wstring& sSrc, const std::wstring& sDest, const TEnumEntry& src,
+                          const TEnumEntry& dest);
     void DeleteCandidate(const std::wstring& c, bool isFolder);
     unsigned long CopyCreatingFolders(const std::wstring& sSrc, const std::wstring& sDest, bool failIfExists);
     std::optional<TEnumEntry> Facts(const std::wstring& path);
@@ -111,21 +113,28 @@ private:
                                 bool folderForm) const;
 
     // The deletion pass keeps every destination the synchronisation pass met (the conflict,
-    // synced, added and unchanged lists, and failures): one case-folded set instead of four scans.
-    void Met(const std::wstring& dest) { m_met.insert(FoldKey(dest)); }
+    // synced, added and unchanged lists, and failures): a mark on the destination's listing entry,
+    // or for a path outside the listings a case-folded set, instead of four list scans. The marks
+    // of one SyncTasks end with it, as its listings do.
+    void Met(const std::wstring& dest) {
+        if (!m_running || !m_cache.Mark(dest)) m_met.insert(dest);
+    }
+    bool IsMet(const std::wstring& dest) {
+        return m_met.count(dest) || (m_running && m_cache.IsMarked(dest));
+    }
     void Record(CTaskVector& v, const TTaskStruct& rec);
     void Fail(const TTaskStruct& rec, const std::wstring& error);
-    static std::wstring FoldKey(const std::wstring& path);
-    static void SplitPatterns(const std::wstring& text, CStringVector& into);
+    static TTaskStruct Pair(const std::wstring& src, const std::wstring& dest); // a result record
+    static void SplitPatterns(const std::wstring& text, std::vector<std::wstring>& into);
 
     ISyncEvents* m_events = nullptr;
     std::wstring m_excludePath;
-    CStringVector m_taskExclude, m_globalExclude;
+    std::vector<std::wstring> m_taskExclude, m_globalExclude; // matched for every file
     int32_t m_totalFileNum = 0, m_totalDirNum = 0;
     int32_t m_addedFileNum = 0, m_addedDirNum = 0, m_syncedFileNum = 0, m_syncedDirNum = 0;
     std::shared_ptr<CTaskVector> m_synced, m_conflict, m_toAdd, m_added, m_excluded, m_failed;
     std::shared_ptr<CStringVector> m_toDelete, m_deleted, m_failedErrors;
-    std::unordered_set<std::wstring> m_met;
+    FoldedSet m_met;
 
     CFileEnumerator m_fileEnum;
     CRarCmd m_rar;
@@ -139,4 +148,6 @@ private:
     bool m_reverse = false;
     TaskSettings m_set;
     std::wstring m_wildPattern, m_wildDest, m_walkRoot;
+    std::wstring m_destRoot; // the current task's destination, its folders mirroring the walked ones
+    std::wstring m_srcFolder, m_destFolder; // the folder being walked and its counterpart
 };

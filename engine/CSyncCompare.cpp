@@ -16,11 +16,11 @@ int64_t Seconds(const TEnumEntry* e) {
 } // namespace
 
 // Pieces stay as they are: empty ones match only an empty path, blanks belong to the pattern.
-void CSync::SplitPatterns(const std::wstring& text, CStringVector& into) {
-    into = CStringVector();
+void CSync::SplitPatterns(const std::wstring& text, std::vector<std::wstring>& into) {
+    into.clear();
     for (size_t start = 0;;) {
         size_t sep = text.find(L';', start);
-        into.Add(text.substr(start, sep == std::wstring::npos ? std::wstring::npos : sep - start));
+        into.push_back(text.substr(start, sep == std::wstring::npos ? std::wstring::npos : sep - start));
         if (sep == std::wstring::npos) return;
         start = sep + 1;
     }
@@ -32,9 +32,9 @@ void CSync::SetExcludePath(const std::wstring& s) {
 }
 
 bool CSync::IsExclude(const std::wstring& sPath) const {
-    for (const CStringVector* list : {&m_taskExclude, &m_globalExclude})
-        for (int32_t i = 0; i < list->Count(); ++i)
-            if (MatchesLike(sPath, list->Item(i))) return true;
+    for (const auto* list : {&m_taskExclude, &m_globalExclude})
+        for (const std::wstring& pattern : *list)
+            if (MatchesLike(sPath, pattern)) return true;
     return false;
 }
 

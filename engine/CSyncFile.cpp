@@ -15,16 +15,15 @@ void CSync::SyncFile(const std::wstring& sSrc, const std::wstring& sDest) {
 }
 
 void CSync::SyncFileWith(const std::wstring& sSrc, const std::wstring& sDest, const TEnumEntry* srcFacts) {
-    TTaskStruct rec;
-    rec.Src = sSrc;
-    rec.Dest = sDest;
     if (IsExclude(sSrc)) {
-        m_excluded->Add(rec);
+        m_excluded->Add(Pair(sSrc, sDest));
         return;
     }
+    std::wstring flattened;
+    const std::wstring* dest = &sDest;
     if (!m_wildPattern.empty()) {
         if (!MatchesLike(GetFileName(sSrc), m_wildPattern)) return;
-        if (!m_wildDest.empty()) rec.Dest = JoinPath(m_wildDest, GetFileName(sDest));
+        if (!m_wildDest.empty()) dest = &(flattened = JoinPath(m_wildDest, GetFileName(sDest)));
     }
     TEnumEntry queried;
     if (!srcFacts) {
@@ -33,58 +32,60 @@ void CSync::SyncFileWith(const std::wstring& sSrc, const std::wstring& sDest, co
     }
     if (srcFacts->IsFolder()) return;
     try {
-        auto destFacts = Facts(rec.Dest);
+        auto destFacts = Facts(*dest);
         if (destFacts && !destFacts->IsFolder())
-            SyncExisting(rec, *srcFacts, *destFacts);
+            SyncExisting(sSrc, *dest, *srcFacts, *destFacts);
         else if (m_set.Add)
-            AddMissing(rec, *srcFacts);
+            AddMissing(sSrc, *dest, *srcFacts);
     } catch (const CError& e) {
-        Fail(rec, e.Description);
+        Fail(Pair(sSrc, *dest), e.Description);
         throw;
     }
 }
 
-void CSync::SyncExisting(const TTaskStruct& rec, const TEnumEntry& src, const TEnumEntry& dest) {
-    int32_t flags = CompareFacts(rec.Src, &src, rec.Dest, &dest, m_set.BinaryCompare);
+void CSync::SyncExisting(const std::wstring& sSrc, const std::wstring& sDest, const TEnumEntry& src,
+                         const TEnumEntry& dest) {
+    int32_t flags = CompareFacts(sSrc, &src, sDest, &dest, m_set.BinaryCompare);
     if (!(flags & CFR_DIFF) || (m_set.CommitUpdate && m_set.Mode == UPM_DEST)) {
-        Met(rec.Dest);
+        Met(sDest);
         return;
     }
     if (!m_set.CommitUpdate) {
-        Record(*m_conflict, rec);
+        Record(*m_conflict, Pair(sSrc, sDest));
         return;
     }
     // The newest-wins mode updates like the source-wins mode.
-    UpdateWithBackup(rec, src, dest);
-    Record(*m_synced, rec);
+    UpdateWithBackup(sSrc, sDest, src, dest);
+    Record(*m_synced, Pair(sSrc, sDest));
 }
 
-void CSync::AddMissing(const TTaskStruct& rec, const TEnumEntry& src) {
+void CSync::AddMissing(const std::wstring& sSrc, const std::wstring& sDest, const TEnumEntry& src) {
     ++m_addedFileNum;
     if (!m_set.CommitAdd) {
-        m_toAdd->Add(rec);
+        m_toAdd->Add(Pair(sSrc, sDest));
         return;
     }
-    unsigned long err = CopyCreatingFolders(rec.Src, rec.Dest, true);
-    Touch(rec.Dest, err ? nullptr : &src);
+    unsigned long err = CopyCreatingFolders(sSrc, sDest, true);
+    Touch(sDest, err ? nullptr : &src);
     if (err)
-        Fail(rec, SystemErrorText(err));
+        Fail(Pair(sSrc, sDest), SystemErrorText(err));
     else
-        Record(*m_added, rec);
+        Record(*m_added, Pair(sSrc, sDest));
 }
 
 // One rolling backup per file: the old destination becomes name._obk, replacing an older one. The
 // new copy is swapped in only once it is complete, so a failure leaves the old file in place.
-void CSync::UpdateWithBackup(const TTaskStruct& rec, const TEnumEntry& src, const TEnumEntry& dest) {
-    std::wstring backup = rec.Dest + L"._obk";
+void CSync::UpdateWithBackup(const std::wstring& sSrc, const std::wstring& sDest, const TEnumEntry& src,
+                             const TEnumEntry& dest) {
+    std::wstring backup = sDest + L"._obk";
     Met(backup);
     if (auto old = Facts(backup); old && !old->IsFolder()) {
         KillFiles(backup);
         Touch(backup);
     }
-    unsigned long err = ReplaceFileSafely(rec.Src, rec.Dest, backup);
+    unsigned long err = ReplaceFileSafely(sSrc, sDest, backup);
     Touch(backup, err ? nullptr : &dest);
-    Touch(rec.Dest, err ? nullptr : &src);
+    Touch(sDest, err ? nullptr : &src);
     if (err) RaiseFileError(err, kSource);
 }
 
@@ -114,11 +115,8 @@ int32_t CSync::DeletePath(const std::wstring& sPath) {
 }
 
 bool CSync::SyncRar(const std::wstring& sSrc, const std::wstring& sDest, bool bUnrar) {
-    TTaskStruct rec;
-    rec.Src = sSrc;
-    rec.Dest = sDest;
     if (IsExclude(sSrc)) {
-        m_excluded->Add(rec);
+        m_excluded->Add(Pair(sSrc, sDest));
         return false;
     }
     return bUnrar ? m_rar.Unrar(sSrc, sDest) : m_rar.Rar(sSrc, sDest);

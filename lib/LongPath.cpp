@@ -12,6 +12,9 @@ std::wstring SystemPath(const std::wstring& path) {
 }
 
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {
-    if (!folder.empty() && folder.back() == L'\\') return folder + name;
-    return folder + L"\\" + name;
+    std::wstring p;
+    p.reserve(folder.size() + 1 + name.size()); // one allocation: this runs for every file of a walk
+    p.append(folder);
+    if (p.empty() || p.back() != L'\\') p += L'\\';
+    return p.append(name);
 }

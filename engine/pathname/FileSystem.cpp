@@ -9,8 +9,10 @@
 namespace {
 const wchar_t* const kSource = L"AxOrvelSync";
 
+// The ? of the extended-length prefix is no wildcard.
 bool HasWildcard(const std::wstring& path) {
-    return path.find_first_of(L"*?") != std::wstring::npos;
+    size_t from = path.rfind(L"\\\\?\\", 0) == 0 ? 4 : 0;
+    return path.find_first_of(L"*?", from) != std::wstring::npos;
 }
 
 // The attributes a search for the path would find, or INVALID_FILE_ATTRIBUTES.
