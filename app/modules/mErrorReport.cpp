@@ -7,6 +7,7 @@
 #include "frmBugReport.h"
 #include "mFileSystem.h"
 #include "mGlobals.h"
+#include "Unique.h"
 #include "Utf8.h"
 #include <new>
 #include <shellapi.h>
@@ -62,18 +63,21 @@ std::wstring ErrorReportText(const std::wstring& sObject, const std::wstring& sP
 void ReportError(const std::wstring& sText) {
     try {
         auto ini = gIni();
-        if (Val(ini->Value(L"denymsg", L"BugReport")) == 0) {
-            if (g_reportShown) return ShowPlainReport(sText);
-            g_reportShown = true;
-            struct Reset {
-                ~Reset() { g_reportShown = false; }
-            } reset;
-            ShowBugReport(sText);
-        } else if (ini->Value(L"msgdefault", L"BugReport") == L"1") {
-            SendErrorReport(sText, ini->Value(L"config", L"email"));
+        if (Val(ini->Value(L"denymsg", L"BugReport")) != 0) {
+            if (ini->Value(L"msgdefault", L"BugReport") == L"1")
+                SendErrorReport(sText, ini->Value(L"config", L"email"));
+            return;
         }
+        if (g_reportShown) return ShowPlainReport(sText);
+        g_reportShown = true;
+        ScopeExit reset([] { g_reportShown = false; });
+        ShowBugReport(sText);
     } catch (...) {
-        // Nothing is left to report to; the error is dropped as a refused report would be.
+        // The report window could not be shown: the text still reaches the user.
+        try {
+            ShowPlainReport(sText);
+        } catch (...) {
+        }
     }
 }
 
