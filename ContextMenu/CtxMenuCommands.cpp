@@ -79,20 +79,21 @@ int CtxMenuCommands::CommandIndex(const CMINVOKECOMMANDINFO& ici) const {
     // Callers that speak Unicode pass the verb in the extended record as well.
     if (ici.cbSize >= sizeof(CMINVOKECOMMANDINFOEX) && (ici.fMask & CMIC_MASK_UNICODE)) {
         const auto& ex = reinterpret_cast<const CMINVOKECOMMANDINFOEX&>(ici);
-        if (HIWORD(reinterpret_cast<UINT_PTR>(ex.lpVerbW)) != 0) {
+        if (!IS_INTRESOURCE(ex.lpVerbW)) {
             for (size_t i = 0; i < m_items.size(); ++i)
                 if (m_items[i].Verb == ex.lpVerbW) return int(i);
             return -1;
         }
     }
-    if (HIWORD(reinterpret_cast<UINT_PTR>(ici.lpVerb)) != 0) {
+    // A verb string, unless the whole pointer value fits 16 bits (HIWORD would miss 64-bit pointers).
+    if (!IS_INTRESOURCE(ici.lpVerb)) {
         for (size_t i = 0; i < m_items.size(); ++i) {
             std::string verb(m_items[i].Verb.begin(), m_items[i].Verb.end()); // verbs are ASCII
             if (verb == ici.lpVerb) return int(i);
         }
         return -1;
     }
-    UINT_PTR offset = LOWORD(reinterpret_cast<UINT_PTR>(ici.lpVerb));
+    UINT_PTR offset = reinterpret_cast<UINT_PTR>(ici.lpVerb);
     return offset < m_items.size() ? int(offset) : -1;
 }
 

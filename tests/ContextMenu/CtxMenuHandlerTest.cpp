@@ -177,6 +177,18 @@ TEST_F(ShellExtension, OnlyItsOwnVerbRunsTheCommand) {
     EXPECT_EQ(menu->InvokeCommand(reinterpret_cast<CMINVOKECOMMANDINFO*>(&ex)), E_FAIL);
     EXPECT_EQ(menu->InvokeCommand(nullptr), E_INVALIDARG);
     EXPECT_EQ(Starts().size(), expected + 1);
+
+    // A verb string above 4 GB whose address has zero bits 16 to 31 is still a string.
+    char* high = nullptr;
+    for (uintptr_t base = uintptr_t(1) << 33; !high && base < (uintptr_t(1) << 40);
+         base += uintptr_t(1) << 32)
+        high = static_cast<char*>(
+            VirtualAlloc(reinterpret_cast<void*>(base), 4096, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
+    ASSERT_NE(high, nullptr);
+    strcpy(high, "open");
+    EXPECT_EQ(InvokeVerb(menu.Get(), high), E_FAIL);
+    VirtualFree(high, 0, MEM_RELEASE);
+    EXPECT_EQ(Starts().size(), expected + 1);
 }
 
 TEST_F(ShellExtension, AddsTheCommandBetweenSeparatorsWhereOffered) {
