@@ -30,8 +30,9 @@ int wmain() {
         '\0');
     WideCharToMultiByte(CP_UTF8, 0, line.c_str(), int(line.size()), utf8.data(), int(utf8.size()), nullptr,
                         nullptr);
-    HANDLE log = CreateFileW((exe + L".log").c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Shared for writing: several stand-ins started at once append one whole line each.
+    HANDLE log = CreateFileW((exe + L".log").c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (log == INVALID_HANDLE_VALUE) return 1;
     DWORD written = 0;
     WriteFile(log, utf8.data(), DWORD(utf8.size()), &written, nullptr);
