@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
-# Configures (once), builds and installs the portable folder dist/.
+# Configures, builds and installs the portable folder dist/. Configuring every time is cheap and
+# picks up deliverable folders that appeared since the last run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 BUILD_DIR="${BUILD_DIR:-${ORVEL_BUILD_DIR:-$root/build}}"
-if [ ! -f "$BUILD_DIR/build.ninja" ]; then
-    cmake -S "$root" -B "$BUILD_DIR" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-        -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tools/wine-run" >/dev/null
-fi
+cmake -S "$root" -B "$BUILD_DIR" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tools/wine-run" >/dev/null
 cmake --build "$BUILD_DIR" -j"$(nproc)"
 cmake --install "$BUILD_DIR" >/dev/null

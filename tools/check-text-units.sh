@@ -6,9 +6,9 @@ set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 units=(
     lib/CError.cpp lib/Utf8.cpp lib/VbNumber.cpp lib/VbDate.cpp
-    lib/CStringVector.cpp lib/CCmdVector.cpp lib/CDriverVector.cpp
+    lib/CStringVector.cpp lib/CCmdVector.cpp lib/CDriverVector.cpp lib/CMemIni.cpp
     engine/COptionString.cpp engine/CTaskVector.cpp engine/CProfileVector.cpp
-    engine/LikePattern.cpp engine/pathname/PathName.cpp
+    engine/LikePattern.cpp engine/pathname/PathName.cpp app/mCmdLine.cpp
 )
 cxx=${CXX_NATIVE:-g++}
 bad=0
