@@ -1,6 +1,7 @@
 #include "COrvelVar.h"
 #include "CClock.h"
 #include "CDriver.h"
+#include "ModulePath.h"
 #include "PathName.h"
 #include "VbDate.h"
 #include "VbNumber.h"
@@ -13,16 +14,7 @@ std::wstring LoadedFromFolder() {
     HMODULE self = nullptr;
     GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                        reinterpret_cast<LPCWSTR>(&LoadedFromFolder), &self);
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = GetModuleFileNameW(self, path.data(), DWORD(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    std::wstring folder = GetFolderPart(path);
+    std::wstring folder = GetFolderPart(ModuleFileName(self));
     if (folder.empty() || folder.back() != L'\\') folder += L'\\';
     return folder;
 }

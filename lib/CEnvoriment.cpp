@@ -1,17 +1,10 @@
 #include "CEnvoriment.h"
+#include "ModulePath.h"
 #include <windows.h>
 
 namespace {
 std::wstring ExeBaseName() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
+    std::wstring path = ModuleFileName();
     std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
     size_t dot = name.find_last_of(L'.');
     return dot == std::wstring::npos ? name : name.substr(0, dot);

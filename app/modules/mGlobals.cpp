@@ -1,14 +1,10 @@
 #include "mGlobals.h"
-#include <windows.h>
+#include "ModulePath.h"
 
 namespace {
 std::wstring ProgramFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
-        if (n < path.size()) return path.substr(0, path.find_last_of(L'\\', n) + 1);
-        path.resize(path.size() * 2);
-    }
+    std::wstring path = ModuleFileName();
+    return path.substr(0, path.find_last_of(L'\\') + 1);
 }
 } // namespace
 
